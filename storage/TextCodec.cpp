@@ -1,0 +1,141 @@
+#include "storage/TextCodec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <memory>
+
+namespace tavelo {
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+bool IsAscii(std::string_view text) {
+    for (unsigned char c : text) {
+        if (c >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Length of the well-formed UTF-8 sequence at the start of text, or 0 when it is ill-formed.
+size_t Utf8SequenceLength(std::string_view text) {
+    const auto b0 = static_cast<unsigned char>(text[0]);
+    if (b0 < 0x80) {
+        return 1;
+    }
+    size_t len = 0;
+    unsigned char lo = 0x80;
+    unsigned char hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        len = 2;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        len = 3;
+        if (b0 == 0xE0) {
+            lo = 0xA0;
+        } else if (b0 == 0xED) {
+            hi = 0x9F;  // U+D800..U+DFFF are not characters.
+        }
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        len = 4;
+        if (b0 == 0xF0) {
+            lo = 0x90;
+        } else if (b0 == 0xF4) {
+            hi = 0x8F;
+        }
+    } else {
+        return 0;
+    }
+    if (text.size() < len) {
+        return 0;
+    }
+    const auto b1 = static_cast<unsigned char>(text[1]);
+    if (b1 < lo || b1 > hi) {
+        return 0;
+    }
+    for (size_t i = 2; i < len; ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80 || b > 0xBF) {
+            return 0;
+        }
+    }
+    return len;
+}
+
+struct IconvCloser {
+    void operator()(iconv_t cd) const noexcept { iconv_close(cd); }
+};
+
+// Runs the whole input through one conversion; an input byte the converter rejects is skipped and
+// replaced by the converter's rendering of U+FFFD (or "?" when the target has none).
+std::string Convert(const char* to, const char* from, std::string_view input,
+                    std::string_view replacement) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return std::string(input);
+    }
+    std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser> owner(cd);
+    std::string out;
+    out.reserve(input.size() * 2 + 16);
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    char buffer[4096];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, outPtr);
+        if (rc == static_cast<size_t>(-1)) {
+            if (errno == E2BIG) {
+                continue;
+            }
+            // EILSEQ or EINVAL: skip one byte of the input and mark the loss.
+            out.append(replacement);
+            ++in;
+            --inLeft;
+        }
+    }
+    char* outPtr = buffer;
+    size_t outLeft = sizeof buffer;
+    iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+    out.append(buffer, outPtr);
+    return out;
+}
+
+}  // namespace
+
+std::string MakeValidUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t len = Utf8SequenceLength(text.substr(i));
+        if (len == 0) {
+            out.append(kReplacement);
+            ++i;
+        } else {
+            out.append(text.substr(i, len));
+            i += len;
+        }
+    }
+    return out;
+}
+
+std::string ToCodePage(std::string_view utf8) {
+    if (IsAscii(utf8)) {
+        return std::string(utf8);
+    }
+    // GB18030 maps every Unicode scalar value, so after validation nothing is lost here.
+    return Convert("GB18030", "UTF-8", MakeValidUtf8(utf8), "\x84\x31\xA4\x37");
+}
+
+std::string FromCodePage(std::string_view codePage) {
+    if (IsAscii(codePage)) {
+        return std::string(codePage);
+    }
+    return Convert("UTF-8", "GB18030", codePage, kReplacement);
+}
+
+}  // namespace tavelo
