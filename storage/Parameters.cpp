@@ -1,5 +1,7 @@
 #include "storage/Parameters.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include "storage/Database.h"
@@ -10,13 +12,17 @@
 namespace tavelo {
 namespace {
 
+// The file counts as present when it is a file that can be opened for reading; a folder of that
+// name cannot hold the database and is handled like a missing file.
 bool DatabaseReadable() {
     std::FILE* file = std::fopen(kDatabaseFile, "rb");
     if (file == nullptr) {
         return false;
     }
+    struct stat info {};
+    const bool regular = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
     std::fclose(file);
-    return true;
+    return regular;
 }
 
 void CreateDatabase(IMessageBox& messages) {
