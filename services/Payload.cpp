@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "storage/DbRecord.h"
+#include "storage/TextCodec.h"
 
 namespace tavelo {
 namespace {
@@ -82,6 +83,19 @@ void AppendSpliced(std::string& out, std::string_view text) {
 std::string TextItem(std::string_view text, Backslashes convention) {
     std::string out;
     out.reserve(text.size() + 2);
+    AppendTextItem(out, text, convention);
+    return out;
+}
+
+void AppendStoredTextItem(std::string& out, std::string_view stored, Backslashes convention) {
+    if (IsAscii(stored)) {
+        AppendTextItem(out, stored, convention);
+    } else {
+        AppendTextItem(out, FromCodePage(stored), convention);
+    }
+}
+
+void AppendTextItem(std::string& out, std::string_view text, Backslashes convention) {
     out.push_back('\'');
     switch (convention) {
         case Backslashes::Plain:
@@ -95,7 +109,6 @@ std::string TextItem(std::string_view text, Backslashes convention) {
             break;
     }
     out.push_back('\'');
-    return out;
 }
 
 std::string NumberItem(double value, int decimals) {
@@ -108,6 +121,9 @@ std::string NumberItem(double value, int decimals) {
     return FormatFixed(value, decimals);
 }
 
-std::string CListBuilder::Finish() const { return StripLast(m_strText) + "]"; }
+std::string CListBuilder::Finish() {
+    m_strText.back() = ']';
+    return std::move(m_strText);
+}
 
 }  // namespace tavelo

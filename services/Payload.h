@@ -27,6 +27,14 @@ enum class Backslashes {
 // The text item for a UTF-8 text: the text between single quotes, escaped for its convention.
 std::string TextItem(std::string_view text, Backslashes convention = Backslashes::Plain);
 
+// Appends the text item to out.
+void AppendTextItem(std::string& out, std::string_view text,
+                    Backslashes convention = Backslashes::Plain);
+
+// Appends the text item for a text in the database's code page.
+void AppendStoredTextItem(std::string& out, std::string_view stored,
+                          Backslashes convention = Backslashes::Plain);
+
 // A number item in the "%.<decimals>f" form; values without such a form read as script numbers.
 std::string NumberItem(double value, int decimals);
 
@@ -35,12 +43,19 @@ std::string NumberItem(double value, int decimals);
 class CListBuilder {
 public:
     void Append(std::string_view element) {
-        m_strText.append(element);
-        m_strText.push_back(',');
-        m_bEmpty = false;
+        Element().append(element);
+        EndElement();
     }
+    // The text to append the next element to in place; EndElement closes it.
+    std::string& Element() {
+        m_bEmpty = false;
+        return m_strText;
+    }
+    void EndElement() { m_strText.push_back(','); }
+    void Reserve(size_t bytes) { m_strText.reserve(bytes); }
     bool Empty() const { return m_bEmpty; }
-    std::string Finish() const;
+    // Closes the list; the builder is spent afterwards.
+    std::string Finish();
 
 private:
     std::string m_strText = "[";

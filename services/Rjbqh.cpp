@@ -13,7 +13,7 @@ namespace tavelo {
 namespace {
 
 // Quick-launch lists answer "[]", not the bare "]", when empty.
-std::string FinishQuickLaunchList(const CListBuilder& list) {
+std::string FinishQuickLaunchList(CListBuilder& list) {
     return list.Empty() ? "[]" : list.Finish();
 }
 

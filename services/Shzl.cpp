@@ -14,23 +14,24 @@ constexpr const char* kTable = "shzl";
 // The rows of an answer; the rows for a where fragment carry the id as a fifth item.
 std::string BuildRows(const std::vector<CShzlRecord>& records, bool withId) {
     CListBuilder list;
-    std::string row;
+    list.Reserve(records.size() * 64);
     for (const CShzlRecord& r : records) {
-        row.assign("[");
-        row += TextItem(FromCodePage(r.m_strType));
+        std::string& row = list.Element();
+        row += '[';
+        AppendStoredTextItem(row, r.m_strType);
         row += ',';
         row += NumberItem(r.m_dCont, 8);
         row += ',';
-        row += TextItem(FromCodePage(r.m_strRemark));
+        AppendStoredTextItem(row, r.m_strRemark);
         row += ',';
-        row += TextItem(FromCodePage(r.m_strTime));
+        AppendStoredTextItem(row, r.m_strTime);
         if (withId) {
             row += ",'";
             row += std::to_string(r.m_nID);
             row += '\'';
         }
         row += ']';
-        list.Append(row);
+        list.EndElement();
     }
     return list.Finish();
 }

@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -62,18 +61,22 @@ bool QueryRows(sqlite3* db, const std::string& sql,
     }
     const int columns = sqlite3_column_count(statement.get());
     // Rows are delivered only once the whole statement has succeeded, as a failure part-way
-    // through must read as no result at all.
-    std::vector<std::optional<std::string>> values;
+    // through must read as no result at all. Cells are kept in one buffer, NUL-terminated, with
+    // their offsets; a NULL cell has no offset.
+    constexpr size_t kNull = static_cast<size_t>(-1);
+    std::string cellText;
+    std::vector<size_t> offsets;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
         for (int c = 0; c < columns; ++c) {
             const auto* text =
                 reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), c));
             if (text == nullptr) {
-                values.emplace_back(std::nullopt);
+                offsets.push_back(kNull);
             } else {
-                values.emplace_back(std::string(text, static_cast<size_t>(sqlite3_column_bytes(
-                                                          statement.get(), c))));
+                offsets.push_back(cellText.size());
+                cellText.append(text, static_cast<size_t>(sqlite3_column_bytes(statement.get(), c)));
+                cellText.push_back('\0');
             }
         }
     }
@@ -81,10 +84,10 @@ bool QueryRows(sqlite3* db, const std::string& sql,
         return false;
     }
     std::vector<const char*> cells(static_cast<size_t>(columns));
-    for (size_t base = 0; base < values.size(); base += static_cast<size_t>(columns)) {
-        for (int c = 0; c < columns; ++c) {
-            const auto& v = values[base + static_cast<size_t>(c)];
-            cells[static_cast<size_t>(c)] = v ? v->c_str() : nullptr;
+    for (size_t base = 0; base < offsets.size(); base += static_cast<size_t>(columns)) {
+        for (size_t c = 0; c < cells.size(); ++c) {
+            const size_t offset = offsets[base + c];
+            cells[c] = offset == kNull ? nullptr : cellText.data() + offset;
         }
         rowFn(cells.data(), columns);
     }

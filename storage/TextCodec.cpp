@@ -4,21 +4,11 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <memory>
 
 namespace tavelo {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-bool IsAscii(std::string_view text) {
-    for (unsigned char c : text) {
-        if (c >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Length of the well-formed UTF-8 sequence at the start of text, or 0 when it is ill-formed.
 size_t Utf8SequenceLength(std::string_view text) {
@@ -64,19 +54,38 @@ size_t Utf8SequenceLength(std::string_view text) {
     return len;
 }
 
-struct IconvCloser {
-    void operator()(iconv_t cd) const noexcept { iconv_close(cd); }
+// One converter per direction and thread, opened on first use: opening one costs far more than
+// converting a short text, and every row of a long list is converted.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter() {
+        if (Valid()) {
+            iconv_close(m_cd);
+        }
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    iconv_t Get() const {
+        // A conversion left part-way by an earlier call must not shift this one.
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        return m_cd;
+    }
+
+private:
+    iconv_t m_cd;
 };
 
 // Runs the whole input through one conversion; an input byte the converter rejects is skipped and
-// replaced by the converter's rendering of U+FFFD (or "?" when the target has none).
-std::string Convert(const char* to, const char* from, std::string_view input,
+// replaced by the target's rendering of U+FFFD.
+std::string Convert(const Converter& converter, std::string_view input,
                     std::string_view replacement) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    if (!converter.Valid()) {
         return std::string(input);
     }
-    std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser> owner(cd);
+    iconv_t cd = converter.Get();
     std::string out;
     out.reserve(input.size() * 2 + 16);
     char* in = const_cast<char*>(input.data());
@@ -106,6 +115,15 @@ std::string Convert(const char* to, const char* from, std::string_view input,
 
 }  // namespace
 
+bool IsAscii(std::string_view text) {
+    for (unsigned char c : text) {
+        if (c >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string MakeValidUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -128,14 +146,16 @@ std::string ToCodePage(std::string_view utf8) {
         return std::string(utf8);
     }
     // GB18030 maps every Unicode scalar value, so after validation nothing is lost here.
-    return Convert("GB18030", "UTF-8", MakeValidUtf8(utf8), "\x84\x31\xA4\x37");
+    thread_local const Converter toCodePage("GB18030", "UTF-8");
+    return Convert(toCodePage, MakeValidUtf8(utf8), "\x84\x31\xA4\x37");
 }
 
 std::string FromCodePage(std::string_view codePage) {
     if (IsAscii(codePage)) {
         return std::string(codePage);
     }
-    return Convert("UTF-8", "GB18030", codePage, kReplacement);
+    thread_local const Converter fromCodePage("UTF-8", "GB18030");
+    return Convert(fromCodePage, codePage, kReplacement);
 }
 
 }  // namespace tavelo

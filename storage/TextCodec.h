@@ -15,6 +15,9 @@ std::string ToCodePage(std::string_view utf8);
 // Converts database text back to UTF-8. Byte sequences that are not GB18030 become U+FFFD.
 std::string FromCodePage(std::string_view codePage);
 
+// True when every byte is ASCII, which reads the same in both encodings.
+bool IsAscii(std::string_view text);
+
 // Replaces every ill-formed UTF-8 sequence (including encoded surrogate halves) by U+FFFD.
 std::string MakeValidUtf8(std::string_view text);
 
