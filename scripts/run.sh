@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds Tavelo and starts it in the user's data folder (created if missing), where it keeps its
+# database. Without a display it says how to run under a virtual one.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target tavelo
+exec env TAVELO_BIN="$(pwd)/build/app/gtk/tavelo" scripts/tavelo-launch "$@"
