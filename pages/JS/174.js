@@ -1265,7 +1265,10 @@ function setday(field, target) {
         var top = field.tagName === 'IMG' ? pos.y + field.clientHeight - 3 : pos.y + field.clientHeight + 3;
         var panel = LPanel('setdayPanel', left, top, 146, 182);
         panel.id = 'setdayPanelDiv';
+        // Clicks anywhere on the panel count as clicks inside the picker.
         tvAuthor(panel);
+        var parts = panel.getElementsByTagName('*');
+        for (var i = 0; i < parts.length; i++) tvAuthor(parts[i]);
         document.body.appendChild(panel);
         El('setdayPanel').appendChild(layer);
         layer.style.left = '1px';
