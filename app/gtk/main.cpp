@@ -1,0 +1,3 @@
+#include "app/gtk/TaveloApp.h"
+
+int main(int argc, char** argv) { return tavelo::CtaveloApp().Run(argc, argv); }
