@@ -67,7 +67,9 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    bool Valid() const {
+        return m_cd != reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
+    }
     iconv_t Get() const {
         // A conversion left part-way by an earlier call must not shift this one.
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
