@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Drives the real program as a person would, under the caller's X display with a window manager:
+# a first start in an empty data folder shows the welcome message (dismissed with Return), the
+# window is moved and closed with Alt+F4, a second start puts it back where it was and asks the
+# desktop to show itself, and a stored place off every monitor leaves the window on screen.
+# Usage: tests/e2e/window_test.sh <build-dir>   (DISPLAY set)
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+export XDG_DATA_HOME="$work/data"
+export PATH="$build/app/gtk:$PATH"
+db="$XDG_DATA_HOME/tavelo/taveloDB.db"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pos() { sqlite3 "$db" "select parameter1 || ',' || parameter2 from parameter where name='pos'"; }
+showing_desktop() { xprop -root _NET_SHOWING_DESKTOP | sed -n 's/.* = //p'; }
+desktop_shown() { [ "$(showing_desktop)" = 1 ]; }
+# The program's windows by their X class.
+windows_of() { xdotool search --onlyvisible --class "$1" 2>/dev/null || true; }
+wait_for() {  # wait_for <seconds> <command...>
+    local limit=$1; shift
+    for _ in $(seq $((limit * 10))); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+count_is() { [ "$(windows_of Tavelo | wc -l)" = "$1" ]; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# A small window manager, as on a desktop, so that placement and close requests go through it.
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+echo "# first start in an empty data folder"
+"$root/scripts/tavelo-launch" &
+app=$!
+pids+=($app)
+wait_for 20 count_is 2 || fail "the window and the welcome message did not both appear"
+[ -f "$db" ] || fail "the database was not created in the data folder"
+[ -z "$(pos)" ] || fail "a position was stored before the first close"
+[ "$(showing_desktop)" != 1 ] || fail "the desktop was shown on the first start"
+dialog=$(xdotool search --onlyvisible --name "^Tavelo$" | head -n1)
+[ -n "$dialog" ] || fail "no welcome message window"
+xdotool windowactivate --sync "$dialog" key Return
+wait_for 10 count_is 1 || fail "the welcome message did not close on Return"
+
+echo "# move, then close with Alt+F4"
+main=$(windows_of Tavelo | head -n1)
+xdotool windowmove --sync "$main" 210 140
+sleep 0.5
+xdotool windowactivate --sync "$main"
+xdotool key alt+F4
+wait_for 10 gone "$app" || fail "the program did not end when its window was closed"
+first=$(pos)
+[ -n "$first" ] || fail "closing did not store the position"
+[ "$(sqlite3 "$db" "select count(*) from parameter where name='pos'")" = 1 ] ||
+    fail "the position row is not unique"
+case "$first" in
+    2[01][0-9].00000000,1[0-9][0-9].00000000) ;;
+    *) fail "the stored position $first is not near where the window was moved (210,140)" ;;
+esac
+
+echo "# second start restores the position"
+"$root/scripts/tavelo-launch" &
+app=$!
+pids+=($app)
+wait_for 20 desktop_shown || fail "the desktop was not asked to show itself"
+sleep 0.5
+[ "$(xdotool search --onlyvisible --name "^Tavelo$" 2>/dev/null | wc -l)" = 0 ] || fail "a message box appeared"
+kill -TERM "$app"
+wait_for 10 gone "$app" || fail "the program did not end on SIGTERM"
+[ "$(pos)" = "$first" ] || fail "the position moved from $first to $(pos) over a start and close"
+
+echo "# a stored place off every monitor keeps the window on screen"
+sqlite3 "$db" "update parameter set parameter1='-5000.00000000', parameter2='-5000.00000000' where name='pos'"
+"$root/scripts/tavelo-launch" &
+app=$!
+pids+=($app)
+wait_for 20 count_is 1 || fail "the window did not appear"
+main=$(windows_of Tavelo | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || fail "the window was placed off screen at $X,$Y"
+kill -TERM "$app"
+wait_for 10 gone "$app" || fail "the program did not end on SIGTERM"
+case "$(pos)" in -5000*) fail "the off-screen position was stored again" ;; esac
+echo "window test passed"
