@@ -21,7 +21,12 @@ function makeGrid(win, doc, rows, pageSize) {
     const data = [];
     for (let i = 0; i < rows; i++) data.push(['row ' + (i + 1), i + 1]);
     g.SetData({ ColSet: [{ id: 'cText', text: '内容', type: 'string', no: 0 }, { id: 'cNo', text: '号', type: 'int', no: 1 }], DataSet: data });
-    stage(doc).appendChild(g.Gird);
+    const s = stage(doc);
+    s.appendChild(g.Gird);
+    // Room below the navigation bar, so that it can be brought to the middle of the view.
+    const room = doc.createElement('div');
+    room.style.height = '600px';
+    s.appendChild(room);
     return g;
 }
 
