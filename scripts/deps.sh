@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config
     libsqlite3-dev libgtk-3-dev libwebkit2gtk-4.1-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    librsvg2-bin
+    librsvg2-bin fonts-droid-fallback
     xvfb xauth xdotool x11-utils openbox
 )
 if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
