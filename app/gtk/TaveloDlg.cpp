@@ -35,7 +35,7 @@ CtaveloDlg::CtaveloDlg()
     if (g_getenv("TAVELO_REPORT_FIRST_LOAD") != nullptr) {
         m_page.OnLoaded([this] {
             timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
+            clock_gettime(CLOCK_REALTIME, &now);
             std::printf("first-load %ld.%09ld\n", static_cast<long>(now.tv_sec), now.tv_nsec);
             std::fflush(stdout);
             m_page.OnLoaded(nullptr);
