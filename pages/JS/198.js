@@ -105,6 +105,9 @@ function tvOpenTimePanel(field, hour) {
     if (txshiPanel) return;
     var pos = GetPos(field);
     var left = pos.x + (tvEntryDlg && tvEntryDlg.kind === 'tx' ? -2 : -191);
+    // A panel reaching past the window's right edge would hide the numbers it offers.
+    var room = document.documentElement.clientWidth - 214 - 4;
+    if (left > room) left = room;
     if (left < 0) left = 0;
     var id = hour ? 'txshiPanel' : 'txfenPanel';
     var panel = LPanel(id, left, pos.y + 21, 214, hour ? 68 : 154);
