@@ -105,12 +105,16 @@ test('a web address is never shown in the view: links, script navigation and new
      async ({ win, doc, eq, ok, click, refused, sleep }) => {
     await click(doc.getElementById('web'));
     win.location.href = 'file:///etc/hostname';
-    win.open('https://example.org/');
-    await sleep(300);
+    const popup = win.open('https://example.org/');
+    let seen = [];
+    for (let i = 0; i < 20 && !seen.includes('https://example.com/'); i += 1) {
+        await sleep(100);
+        seen = refused();
+    }
     eq(win.location.href, 'tavelo://app/TEST/bridge', 'the page stays');
-    const seen = refused();
     ok(seen.includes('https://example.com/'), 'the link was refused: ' + JSON.stringify(seen));
-    ok(seen.includes('https://example.org/'), 'the new window was refused');
+    // The popup blocker may stop window.open before the view is asked; either way no window.
+    ok(popup === null || seen.includes('https://example.org/'), 'no new window was opened');
 });
 
 test('pages cannot reach the network', async ({ win, ok }) => {
