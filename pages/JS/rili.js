@@ -249,6 +249,24 @@ function rlKindBlock(icon, iconClass, textClass, text, width) {
     return block;
 }
 
+// A day with all three kinds under a festival that takes two lines does not leave room for
+// three full-size marks when the month has six rows; the marks then shrink to the room left, so
+// that they never cover the next row.
+function rlFitMarks(box, room) {
+    var kinds = box.children.length;
+    if (kinds === 0 || kinds * 15 <= room) return;
+    var line = Math.max(9, Math.floor(room / kinds));
+    for (var i = 0; i < kinds; i++) {
+        var block = box.children[i];
+        block.style.height = (line - 1) + 'px';
+        block.style.lineHeight = (line - 1) + 'px';
+        block.style.fontSize = Math.min(11, line - 1) + 'px';
+        var img = block.firstChild;
+        img.style.height = Math.min(14, line - 1) + 'px';
+        img.style.width = 'auto';
+    }
+}
+
 function rlPagePos(e) {
     var r = e.getBoundingClientRect();
     return { x: r.left + window.pageXOffset, y: r.top + window.pageYOffset, bottom: r.bottom + window.pageYOffset };
@@ -277,6 +295,7 @@ function drawIcon() {
         var textBottom = Math.max(rlPagePos(El('SD' + n)).bottom, rlPagePos(El('LD' + n)).bottom);
         var width = Math.min(50, cell.offsetWidth - 3);
         var box = Gel('div');
+        box.id = 'MK' + n;
         box.className = 'rlMark';
         box.style.left = (cellPos.x + 2 - layerPos.x) + 'px';
         box.style.top = (textBottom + 2 - layerPos.y) + 'px';
@@ -293,6 +312,7 @@ function drawIcon() {
             box.appendChild(rlKindBlock(img_calendar_view_day, '', 'rlTxText',
                 ' ' + (d.tx === 1 ? rlCut(d.txText) : String(d.tx)), width));
         }
+        rlFitMarks(box, cellPos.y + cell.offsetHeight - (textBottom + 2));
         box.onclick = (function (k) { return function (e) { if (e) e.stopPropagation(); daypop(k); }; })(n);
         fragment.appendChild(box);
     }
