@@ -7,8 +7,10 @@ test('an empty database answers "]" and leaves the page without marks but workin
     eq(win.DataSet1, null);
     eq(doc.getElementById('ShowIcon').children.length, 0);
     eq([win.rlYear(), win.rlMonth(), doc.getElementById('select_info_SY').textContent], [2049, 11, '2049年']);
-    win.InitData("[['sb',0,'late','2049-12-24 20:00']]");
+    win.InitData("[['sb',0,'broken");
+    eq(win.DataSet1, null, 'an unreadable answer changes nothing');
+    win.InitData("[['sb',0,'加班','2049-12-24 20:00']]");
     await click(doc.getElementById('rl_monthBack'));
     await click(doc.getElementById('rl_monthForward'));
-    eq(doc.getElementById('MK' + (win.cld.firstWeek + 23)).textContent, ' late');
+    eq(doc.getElementById('MK' + (win.cld.firstWeek + 23)).textContent, ' 加班');
 });
