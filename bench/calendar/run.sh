@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Calendar page benchmark in the real engine: with 0, 10,000 and 100,000 entries, the time from
 # the page's navigation to its marks drawn, and the time of a month step.
-# Usage: bench/calendar/run.sh [build-dir]   (DISPLAY must be set, e.g. xvfb-run -a ...)
+# Usage: bench/calendar/run.sh [build-dir]   (a Release build; DISPLAY must be set, e.g. xvfb-run -a)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
