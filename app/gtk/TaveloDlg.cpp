@@ -1,5 +1,8 @@
 #include "app/gtk/TaveloDlg.h"
 
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
+
 #include <cstdio>
 #include <ctime>
 
@@ -45,6 +48,7 @@ CtaveloDlg::CtaveloDlg()
 }
 
 CtaveloDlg::~CtaveloDlg() {
+    StopWatchingRoot();
     if (m_window != nullptr) {
         g_signal_handlers_disconnect_by_data(m_window, this);
         gtk_widget_destroy(m_window);
@@ -93,7 +97,38 @@ void CtaveloDlg::InitDialog() {
     m_lastLeft = place->x;
     m_lastTop = place->y;
     m_dispatch.m_strSelDate = "0";
+    // The show-desktop request hides every ordinary window, this one included, while the user
+    // is meant to see the desktop with the calendar on it; once the window manager reports the
+    // desktop showing, this window is activated, which leaves it alone on the desktop.
+    m_keepShownUntil = g_get_monotonic_time() + 3 * G_USEC_PER_SEC;
+    GdkWindow* root = gdk_get_default_root_window();
+    gdk_window_set_events(root, static_cast<GdkEventMask>(gdk_window_get_events(root) |
+                                                          GDK_PROPERTY_CHANGE_MASK));
+    gdk_window_add_filter(root, OnRootEvent, this);
+    m_watchingRoot = true;
     CWindowPlacement::RequestShowDesktop(gtk_widget_get_display(m_window));
+}
+
+GdkFilterReturn CtaveloDlg::OnRootEvent(GdkXEvent* xevent, GdkEvent*, gpointer self) {
+    auto* dlg = static_cast<CtaveloDlg*>(self);
+    const auto* event = static_cast<XEvent*>(xevent);
+    if (event->type != PropertyNotify ||
+        event->xproperty.atom != gdk_x11_get_xatom_by_name("_NET_SHOWING_DESKTOP")) {
+        return GDK_FILTER_CONTINUE;
+    }
+    dlg->StopWatchingRoot();
+    if (g_get_monotonic_time() < dlg->m_keepShownUntil && dlg->m_window != nullptr) {
+        gtk_window_present_with_time(GTK_WINDOW(dlg->m_window),
+                                     static_cast<guint32>(event->xproperty.time));
+    }
+    return GDK_FILTER_CONTINUE;
+}
+
+void CtaveloDlg::StopWatchingRoot() {
+    if (m_watchingRoot) {
+        gdk_window_remove_filter(gdk_get_default_root_window(), OnRootEvent, this);
+        m_watchingRoot = false;
+    }
 }
 
 void CtaveloDlg::ResizeWindow(int width, int height) {

@@ -44,6 +44,8 @@ private:
     static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
     static void OnDestroy(GtkWidget*, gpointer self);
     static gboolean OnConfigure(GtkWidget*, GdkEvent*, gpointer self);
+    static GdkFilterReturn OnRootEvent(GdkXEvent* xevent, GdkEvent*, gpointer self);
+    void StopWatchingRoot();
 
     GtkWidget* m_window = nullptr;
     CWebPageView m_page;
@@ -58,6 +60,10 @@ private:
     int m_lastLeft = 0;
     int m_lastTop = 0;
     bool m_saved = false;
+    // Until this time (monotonic microseconds) the window is brought back if the show-desktop
+    // request hides it along with every other window.
+    gint64 m_keepShownUntil = 0;
+    bool m_watchingRoot = false;
     bool m_running = false;
 };
 

@@ -21,7 +21,6 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pos() { sqlite3 "$db" "select parameter1 || ',' || parameter2 from parameter where name='pos'"; }
 showing_desktop() { xprop -root _NET_SHOWING_DESKTOP | sed -n 's/.* = //p'; }
-desktop_shown() { [ "$(showing_desktop)" = 1 ]; }
 # The program's windows by their X class.
 windows_of() { xdotool search --onlyvisible --class "$1" 2>/dev/null || true; }
 wait_for() {  # wait_for <seconds> <command...>
@@ -70,12 +69,18 @@ case "$first" in
 esac
 
 echo "# second start restores the position"
+spy=$(mktemp)
+xprop -root -spy _NET_SHOWING_DESKTOP >"$spy" 2>/dev/null &
+pids+=($!)
+desktop_was_shown() { grep -q ' = 1' "$spy"; }
 "$root/scripts/tavelo-launch" &
 app=$!
 pids+=($app)
-wait_for 20 desktop_shown || fail "the desktop was not asked to show itself"
+wait_for 20 desktop_was_shown || fail "the desktop was not asked to show itself"
 sleep 0.5
 [ "$(xdotool search --onlyvisible --name "^Tavelo$" 2>/dev/null | wc -l)" = 0 ] || fail "a message box appeared"
+# Showing the desktop must leave the calendar itself on it.
+wait_for 10 count_is 1 || fail "the window did not stay shown on the desktop"
 kill -TERM "$app"
 wait_for 10 gone "$app" || fail "the program did not end on SIGTERM"
 [ "$(pos)" = "$first" ] || fail "the position moved from $first to $(pos) over a start and close"
