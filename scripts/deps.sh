@@ -7,7 +7,7 @@ packages=(
     libsqlite3-dev libgtk-3-dev libwebkit2gtk-4.1-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     librsvg2-bin fonts-droid-fallback
-    xvfb xauth xdotool x11-utils openbox libxtst-dev sqlite3 bc
+    xvfb xauth xdotool x11-utils openbox libxtst-dev sqlite3 bc scrot python3
 )
 if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
     packages+=(nodejs npm)

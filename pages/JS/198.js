@@ -171,24 +171,24 @@ function tvRadio(value, label, checked) {
     return box;
 }
 
-// Builds and opens one dialog box. spec: kind, mode ('add' or 'edit'), id, title, icon, label,
+// Builds and opens one dialog box. desc: kind, mode ('add' or 'edit'), id, title, icon, label,
 // date, hour, minute, text, placeholder, areaHeight, income, amount.
-function tvOpenEntryDialog(spec) {
+function tvOpenEntryDialog(desc) {
     tvCloseTimePanel();
     if (Lmsg1) Lmsg1.Close();
-    tvEntryDlg = spec;
+    tvEntryDlg = desc;
 
     var root = Gel('div');
     var titleRow = Gel('div');
     titleRow.style.padding = '3px';
-    if (spec.kind === 'tx') titleRow.style.height = '15px';
-    var icon = GIm(spec.icon, spec.title);
+    if (desc.kind === 'tx') titleRow.style.height = '15px';
+    var icon = GIm(desc.icon, desc.title);
     icon.style.width = '14px';
     icon.style.height = '14px';
     icon.style.marginRight = '2px';
     icon.style.verticalAlign = 'middle';
     titleRow.appendChild(icon);
-    titleRow.appendChild(Gtext(spec.title));
+    titleRow.appendChild(Gtext(desc.title));
     root.appendChild(titleRow);
     var hr = LHr();
     hr.style.marginBottom = '-1px';
@@ -201,29 +201,29 @@ function tvOpenEntryDialog(spec) {
     dateRow.style.marginLeft = '1px';
     dateRow.style.marginBottom = '2px';
     dateRow.style.whiteSpace = 'nowrap';
-    dateRow.appendChild(Gtext(spec.label));
-    var date = tvDlgField('txtdata', 72, spec.date);
+    dateRow.appendChild(Gtext(desc.label));
+    var date = tvDlgField('txtdata', 72, desc.date);
     date.onclick = function () { setday(this); };
     dateRow.appendChild(date);
     dateRow.appendChild(tvDlgImg(img_ri, '日'));
-    var hour = tvDlgField('txtime1', 18, spec.hour);
+    var hour = tvDlgField('txtime1', 18, desc.hour);
     hour.onclick = function () { tvOpenTimePanel(this, true); };
     dateRow.appendChild(hour);
     dateRow.appendChild(tvDlgImg(img_shi, '时'));
-    var minute = tvDlgField('txtime2', 18, spec.minute);
+    var minute = tvDlgField('txtime2', 18, desc.minute);
     minute.onclick = function () { tvOpenTimePanel(this, false); };
     dateRow.appendChild(minute);
     dateRow.appendChild(tvDlgImg(img_fen, '分'));
     body.appendChild(dateRow);
 
-    if (spec.kind === 'jz') {
-        body.appendChild(tvRadio('sr', '收入', spec.income));
-        body.appendChild(tvRadio('zc', '支出', !spec.income));
+    if (desc.kind === 'jz') {
+        body.appendChild(tvRadio('sr', '收入', desc.income));
+        body.appendChild(tvRadio('zc', '支出', !desc.income));
         var amountBox = Gel('div');
         amountBox.className = 'rbdiv';
         amountBox.style.width = '130px';
         amountBox.style.whiteSpace = 'nowrap';
-        var amount = GTe(spec.amount, 'jzvcont');
+        var amount = GTe(desc.amount, 'jzvcont');
         amount.style.width = '100px';
         amount.style.verticalAlign = 'middle';
         amountBox.appendChild(amount);
@@ -235,15 +235,15 @@ function tvOpenEntryDialog(spec) {
     area.id = 'TextArea1';
     area.name = 'TextArea1';
     area.style.width = '244px';
-    area.style.height = spec.areaHeight + 'px';
+    area.style.height = desc.areaHeight + 'px';
     area.style.clear = 'left';
     area.style.display = 'block';
-    if (spec.placeholder) {
-        area.value = spec.placeholder;
+    if (desc.placeholder) {
+        area.value = desc.placeholder;
         area.style.color = '#555';
         area.tvPlaceholder = true;
     } else {
-        area.value = spec.text;
+        area.value = desc.text;
         area.style.color = '#000';
         area.tvPlaceholder = false;
     }
@@ -261,13 +261,13 @@ function tvOpenEntryDialog(spec) {
     var buttons = Gel('div');
     buttons.style.textAlign = 'center';
     buttons.style.clear = 'both';
-    buttons.appendChild(LButton(spec.mode === 'add' ? '添加' : '编辑', 'tvEntrySave'));
+    buttons.appendChild(LButton(desc.mode === 'add' ? '添加' : '编辑', 'tvEntrySave'));
     buttons.appendChild(LButton('取消', 'tvEntryCancel'));
     root.appendChild(buttons);
 
     Lmsg1 = new LMsg();
-    Lmsg1.SetData(root, 260, 320, spec.title);
-    if (spec.kind === 'jz') LForm.init();
+    Lmsg1.SetData(root, 260, 320, desc.title);
+    if (desc.kind === 'jz') LForm.init();
     return Lmsg1;
 }
 

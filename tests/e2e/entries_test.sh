@@ -4,32 +4,9 @@
 # ledger entry, deletes the note, and sees the day marked on the calendar; the database file is
 # checked after each step. The pointer positions are those of the 355x490 window's pages.
 # Usage: tests/e2e/entries_test.sh <build-dir>   (DISPLAY set)
-set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
-root=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-export XDG_DATA_HOME="$work/data"
-export PATH="$build/app/gtk:$PATH"
-db="$XDG_DATA_HOME/tavelo/taveloDB.db"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/lib.sh" "${1:-build}"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 rows() { sqlite3 -separator '|' "$db" "select type, printf('%g', cont), remark, time from shzl order by id"; }
-windows_of() { xdotool search --onlyvisible --class "$1" 2>/dev/null || true; }
-wait_for() {  # wait_for <seconds> <command...>
-    local limit=$1; shift
-    for _ in $(seq $((limit * 10))); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-count_is() { [ "$(windows_of Tavelo | wc -l)" = "$1" ]; }
 rows_are() { [ "$(rows)" = "$1" ]; }
 # A real pointer click at a point of the page, in window coordinates.
 at() {

@@ -4,35 +4,10 @@
 # window is moved and closed with Alt+F4, a second start puts it back where it was and asks the
 # desktop to show itself, and a stored place off every monitor leaves the window on screen.
 # Usage: tests/e2e/window_test.sh <build-dir>   (DISPLAY set)
-set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
-root=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d)
-export XDG_DATA_HOME="$work/data"
-export PATH="$build/app/gtk:$PATH"
-db="$XDG_DATA_HOME/tavelo/taveloDB.db"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/lib.sh" "${1:-build}"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 pos() { sqlite3 "$db" "select parameter1 || ',' || parameter2 from parameter where name='pos'"; }
 showing_desktop() { xprop -root _NET_SHOWING_DESKTOP | sed -n 's/.* = //p'; }
-# The program's windows by their X class.
-windows_of() { xdotool search --onlyvisible --class "$1" 2>/dev/null || true; }
-wait_for() {  # wait_for <seconds> <command...>
-    local limit=$1; shift
-    for _ in $(seq $((limit * 10))); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-count_is() { [ "$(windows_of Tavelo | wc -l)" = "$1" ]; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # A small window manager, as on a desktop, so that placement and close requests go through it.
 openbox --sm-disable >/dev/null 2>&1 &

@@ -1,0 +1,30 @@
+# Shared set-up of the end-to-end scripts: a fresh data folder for the program, the build's
+# executable first on PATH, cleanup of everything started, and small waiting helpers.
+# Usage: source "$(dirname "$0")/lib.sh" "<build-dir>"
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+work=$(mktemp -d)
+export XDG_DATA_HOME="$work/data"
+export PATH="$build/app/gtk:$PATH"
+db="$XDG_DATA_HOME/tavelo/taveloDB.db"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# The program's windows by their X class.
+windows_of() { xdotool search --onlyvisible --class "$1" 2>/dev/null || true; }
+wait_for() {  # wait_for <seconds> <command...>
+    local limit=$1; shift
+    for _ in $(seq $((limit * 10))); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+count_is() { [ "$(windows_of Tavelo | wc -l)" = "$1" ]; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
