@@ -15,6 +15,7 @@ test('ServerFun turns strings, numbers and undefined into the texts the routing 
         [undefined, ''],
         ['', ''],
         ["it's \\ \"odd\"\n中文", "it's \\ \"odd\"\n中文"],
+        ['cut \uD83D half \uDE00 😀', 'cut \uFFFD half \uFFFD 😀'],
     ];
     for (const [value, text] of cases) {
         fresh(win);

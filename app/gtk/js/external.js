@@ -17,7 +17,11 @@
         }
         switch (typeof value) {
         case 'string':
-            return value;
+            // Half of a surrogate pair (a character cut in two) has no UTF-8 form; it becomes
+            // U+FFFD so the rest of the text still arrives.
+            return value.toWellFormed ? value.toWellFormed() :
+                value.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
+                              '\uFFFD');
         case 'number':
             return String(value);
         case 'boolean':
