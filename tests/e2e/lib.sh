@@ -9,9 +9,18 @@ export XDG_DATA_HOME="$work/data"
 export PATH="$build/app/gtk:$PATH"
 db="$XDG_DATA_HOME/tavelo/taveloDB.db"
 pids=()
+# Everything started is ended, and waited for, before the data folder goes: a program still
+# closing would write its position into the folder while it is removed.
 cleanup() {
+    local status=$?
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
+    for p in "${pids[@]}"; do
+        for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+        kill -KILL "$p" 2>/dev/null || true
+        wait "$p" 2>/dev/null || true
+    done
+    rm -rf "$work" || true
+    exit "$status"
 }
 trap cleanup EXIT
 
