@@ -171,6 +171,25 @@ function tvRadio(value, label, checked) {
     return box;
 }
 
+// Appends the heading every box of the program shares (a 14-pixel icon, the title as text and a
+// separator line) to root, and returns the title row.
+function tvDialogHead(root, iconSrc, title) {
+    var titleRow = Gel('div');
+    titleRow.style.padding = '3px';
+    var icon = GIm(iconSrc, title);
+    icon.style.width = '14px';
+    icon.style.height = '14px';
+    icon.style.marginRight = '2px';
+    icon.style.verticalAlign = 'middle';
+    titleRow.appendChild(icon);
+    titleRow.appendChild(Gtext(title));
+    root.appendChild(titleRow);
+    var hr = LHr();
+    hr.style.marginBottom = '-1px';
+    root.appendChild(hr);
+    return titleRow;
+}
+
 // Builds and opens one dialog box. desc: kind, mode ('add' or 'edit'), id, title, icon, label,
 // date, hour, minute, text, placeholder, areaHeight, income, amount.
 function tvOpenEntryDialog(desc) {
@@ -179,20 +198,8 @@ function tvOpenEntryDialog(desc) {
     tvEntryDlg = desc;
 
     var root = Gel('div');
-    var titleRow = Gel('div');
-    titleRow.style.padding = '3px';
+    var titleRow = tvDialogHead(root, desc.icon, desc.title);
     if (desc.kind === 'tx') titleRow.style.height = '15px';
-    var icon = GIm(desc.icon, desc.title);
-    icon.style.width = '14px';
-    icon.style.height = '14px';
-    icon.style.marginRight = '2px';
-    icon.style.verticalAlign = 'middle';
-    titleRow.appendChild(icon);
-    titleRow.appendChild(Gtext(desc.title));
-    root.appendChild(titleRow);
-    var hr = LHr();
-    hr.style.marginBottom = '-1px';
-    root.appendChild(hr);
 
     var body = Gel('div');
     body.style.padding = '3px';
