@@ -74,10 +74,10 @@ echo "# start and dismiss the welcome message"
 "$root/scripts/tavelo-launch" &
 pids+=($!)
 wait_for 20 count_is 2 || fail "the window and the welcome message did not both appear"
-dialog=$(xdotool search --onlyvisible --name "^Tavelo$" | head -n1)
+dialog=$(one_window --name "^Tavelo$") || fail "no single welcome message window"
 xdotool windowactivate --sync "$dialog" key Return
 wait_for 10 count_is 1 || fail "the welcome message did not close"
-main=$(windows_of Tavelo | head -n1)
+main=$(one_window --class Tavelo) || fail "no single program window"
 xdotool windowactivate --sync "$main"
 sleep 1
 

@@ -36,4 +36,20 @@ wait_for() {  # wait_for <seconds> <command...>
     return 1
 }
 count_is() { [ "$(windows_of Tavelo | wc -l)" = "$1" ]; }
+# Prints the one visible window that matches the search once two searches a moment apart agree:
+# a search made while another window is being destroyed can end on an X error and find nothing.
+# Usage: one_window <xdotool search options...>
+one_window() {
+    local a b
+    for _ in $(seq 50); do
+        a=$(xdotool search --onlyvisible "$@" 2>/dev/null || true)
+        sleep 0.1
+        b=$(xdotool search --onlyvisible "$@" 2>/dev/null || true)
+        if [ -n "$a" ] && [ "$a" = "$b" ] && [ "$(printf '%s\n' "$a" | wc -l)" = 1 ]; then
+            echo "$a"
+            return 0
+        fi
+    done
+    return 1
+}
 gone() { ! kill -0 "$1" 2>/dev/null; }

@@ -22,13 +22,12 @@ wait_for 20 count_is 2 || fail "the window and the welcome message did not both 
 [ -f "$db" ] || fail "the database was not created in the data folder"
 [ -z "$(pos)" ] || fail "a position was stored before the first close"
 [ "$(showing_desktop)" != 1 ] || fail "the desktop was shown on the first start"
-dialog=$(xdotool search --onlyvisible --name "^Tavelo$" | head -n1)
-[ -n "$dialog" ] || fail "no welcome message window"
+dialog=$(one_window --name "^Tavelo$") || fail "no single welcome message window"
 xdotool windowactivate --sync "$dialog" key Return
 wait_for 10 count_is 1 || fail "the welcome message did not close on Return"
 
 echo "# move, then close with Alt+F4"
-main=$(windows_of Tavelo | head -n1)
+main=$(one_window --class Tavelo) || fail "no single program window"
 xdotool windowmove --sync "$main" 210 140
 sleep 0.5
 xdotool windowactivate --sync "$main"
@@ -66,7 +65,7 @@ sqlite3 "$db" "update parameter set parameter1='-5000.00000000', parameter2='-50
 app=$!
 pids+=($app)
 wait_for 20 count_is 1 || fail "the window did not appear"
-main=$(windows_of Tavelo | head -n1)
+main=$(one_window --class Tavelo) || fail "no single program window"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || fail "the window was placed off screen at $X,$Y"
 kill -TERM "$app"
