@@ -2,7 +2,7 @@
 // look at; nothing here is compared pixel by pixel.
 suite({ page: 'tavelo://app/TEST/toolkit-widgets', clock: '2012-03-01T10:00:00', size: [355, 490] });
 
-test('all widgets render together and are saved as a screenshot', async ({ win, doc, eq, ok, click, sleep, screenshot }) => {
+test('all widgets render together and are saved as a screenshot', async ({ win, doc, eq, ok, click, screenshot }) => {
     const tool = new win.LTool();
     tool.SetData([['当月记录', '', win.img_image, 'month'], ['|'], ['记事', '', win.img_sb], ['记账', '', win.img_calculator]]);
     tool.tool.style.cssText = 'position:absolute;right:10px;top:0';
@@ -53,7 +53,6 @@ test('all widgets render together and are saved as a screenshot', async ({ win, 
     const box = new win.LMsg();
     box.SetData(content, 200, 70, '添加分类', undefined, 414);
 
-    await sleep(300);
     const shot = await screenshot('toolkit-widgets');
     ok(shot && !shot.error, 'screenshot saved: ' + JSON.stringify(shot));
 });
